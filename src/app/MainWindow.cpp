@@ -1,0 +1,223 @@
+#include "app/MainWindow.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTimer>
+
+#include "app/BevelPanel.h"
+#include "app/Cp1252.h"
+#include "app/Dialogs.h"
+#include "app/Identity.h"
+#include "app/QtColour.h"
+#include "app/ShellRules.h"
+#include "app/UpDown.h"
+#include "app/ValueImage.h"
+#include "log/LogRecorder.h"
+
+namespace {
+
+constexpr int ClientWidth = 712;
+constexpr int ClientHeight = 615;
+constexpr int InitialLeft = 632;
+constexpr int InitialTop = 204;
+constexpr int TickMilliseconds = 100;
+
+QFont LayoutFont(const char* family, int pixelHeight, bool bold)
+{
+    QFont font(QString::fromLatin1(family));
+    font.setPixelSize(pixelHeight);
+    font.setBold(bold);
+    return font;
+}
+
+void SetTextColour(QWidget* widget, const QColor& colour)
+{
+    QPalette p = widget->palette();
+    p.setColor(QPalette::WindowText, colour);
+    p.setColor(QPalette::ButtonText, colour);
+    widget->setPalette(p);
+}
+
+// The eight picture buttons, as laid out in the window.
+struct CommandButton {
+    QPushButton* TForm1::*member;
+    const char* name;
+    const char* caption;
+    const char* icon;
+    int left, top, width, height;
+    bool enabledAtStart;
+};
+
+} // namespace
+
+TForm1::TForm1(ValueImage& image, const LogRecorder& recorder, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      image_(image), recorder_(recorder), dialogs_(dialogs)
+{
+    BuildControls();
+}
+
+void TForm1::BuildControls()
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QString::fromLatin1(MainWindowCaption));
+    setFixedSize(ClientWidth, ClientHeight);
+    move(InitialLeft, InitialTop);
+    setFont(LayoutFont("MS Sans Serif", 11, false));
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Button);
+
+    GroupBox1 = new QGroupBox(QStringLiteral("Communication port"), this);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    GroupBox1->setGeometry(8, 8, 281, 49);
+
+    EditComNr = new QLineEdit(QStringLiteral("1"), GroupBox1);
+    EditComNr->setObjectName(QStringLiteral("EditComNr"));
+    EditComNr->setGeometry(8, 16, 25, 21);
+    EditComNr->setReadOnly(true);
+
+    UpDown1 = new UpDown(GroupBox1, LowestPortNumber, HighestPortNumber, 1);
+    UpDown1->setObjectName(QStringLiteral("UpDown1"));
+    UpDown1->setGeometry(33, 16, 16, 21);
+    UpDown1->Associate(EditComNr);
+
+    LabelComOpen = new QLabel(QStringLiteral("Closed"), GroupBox1);
+    LabelComOpen->setObjectName(QStringLiteral("LabelComOpen"));
+    LabelComOpen->setFont(LayoutFont("MS Sans Serif", 19, false));
+    LabelComOpen->move(56, 16);
+    LabelComOpen->resize(LabelComOpen->sizeHint().width(), 19);
+    SetTextColour(LabelComOpen, ToQColor(clTeal));
+
+    Label7 = new QLabel(QStringLiteral("Receiving"), GroupBox1);
+    Label7->setObjectName(QStringLiteral("Label7"));
+    Label7->move(128, 8);
+    Label7->adjustSize();
+    SetTextColour(Label7, ToQColor(clTeal));
+
+    ProgressBarRec = new QProgressBar(GroupBox1);
+    ProgressBarRec->setObjectName(QStringLiteral("ProgressBarRec"));
+    ProgressBarRec->setGeometry(128, 24, 145, 17);
+    ProgressBarRec->setRange(0, ReceiveBarMaximum);
+    ProgressBarRec->setValue(0);
+    ProgressBarRec->setTextVisible(false);
+
+    Panel1 = new BevelPanel(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setGeometry(296, 13, 409, 44);
+
+    LabelInfo = new QLabel(QStringLiteral("No action"), Panel1);
+    LabelInfo->setObjectName(QStringLiteral("LabelInfo"));
+    LabelInfo->setFont(LayoutFont("Arial", 21, true));
+    LabelInfo->setGeometry(8, 8, 409 - 16, 44 - 12);
+    LabelInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    static const CommandButton buttons[] = {
+        {&TForm1::BitBtnHaal, "BitBtnHaal", "Get", "get", 8, 62, 161, 61, false},
+        {&TForm1::BitBtnZend, "BitBtnZend", "Send", "send", 168, 62, 153, 61, false},
+        {&TForm1::BitBtnZeltBDA, "BitBtnZeltBDA", "Overview", "overview", 384, 62, 161, 61, true},
+        {&TForm1::BitBtnLog, "BitBtnLog", "Log", "log", 544, 62, 161, 61, true},
+        {&TForm1::BitBtnLoad, "BitBtnLoad", "Load", "load", 8, 126, 161, 61, true},
+        {&TForm1::BitBtnSave, "BitBtnSave", "Save", "save", 168, 126, 153, 61, true},
+        {&TForm1::BitBtnGraph, "BitBtnGraph", "Graph", "graph", 384, 126, 161, 61, true},
+        {&TForm1::BitBtnExcel, "BitBtnExcel", "EXCEL", "excel", 544, 126, 161, 61, true},
+    };
+    for (const CommandButton& b : buttons) {
+        auto* button = new QPushButton(QString::fromLatin1(b.caption), this);
+        button->setObjectName(QString::fromLatin1(b.name));
+        button->setGeometry(b.left, b.top, b.width, b.height);
+        button->setFont(LayoutFont("Arial", 16, true));
+        button->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(b.icon))));
+        button->setIconSize(QSize(32, 32));
+        button->setEnabled(b.enabledAtStart);
+        this->*b.member = button;
+    }
+    connect(BitBtnLog, &QPushButton::clicked, this, &TForm1::BitBtnLogClick);
+
+    PageControl1 = new QFrame(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1->setGeometry(8, 192, 697, 417);
+    PageControl1->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+
+    PanelEdit = new QFrame(this);
+    PanelEdit->setObjectName(QStringLiteral("PanelEdit"));
+    PanelEdit->setGeometry(24, 304, 105, 39);
+    PanelEdit->setAutoFillBackground(true);
+    QPalette aqua = PanelEdit->palette();
+    aqua.setColor(QPalette::Window, ToQColor(clAqua));
+    PanelEdit->setPalette(aqua);
+    PanelEdit->hide();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(TickMilliseconds);
+    Timer1->start();
+}
+
+void TForm1::SetSecondaryWindows(QWidget* form2, QWidget* form3, QWidget* form4)
+{
+    form2_ = form2;
+    form3_ = form3;
+    form4_ = form4;
+}
+
+void TForm1::ShowStatus(const std::string& text, Rgb colour)
+{
+    SetTextColour(LabelInfo, ToQColor(colour));
+    LabelInfo->setText(FromCp1252(text));
+}
+
+void TForm1::EnableGetSend(bool on)
+{
+    BitBtnHaal->setEnabled(on);
+    BitBtnZend->setEnabled(on);
+}
+
+void TForm1::FormShow()
+{
+    image_.DataStale = 1;
+    EditRow = -1;
+    EditField = nullptr;
+}
+
+bool TForm1::FormCloseQuery()
+{
+    return MayCloseMainWindow(recorder_.LoggingActive, dialogs_);
+}
+
+void TForm1::FormClose()
+{
+    Timer1->stop();
+}
+
+void TForm1::BitBtnLogClick()
+{
+    if (form3_)
+        form3_->setVisible(!form3_->isVisible());
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (shownOnce_ || event->spontaneous())
+        return;
+    shownOnce_ = true;
+    FormShow();
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    FormClose();
+    event->accept();
+    emit Closed();
+}

@@ -1,0 +1,6 @@
+#pragma once
+#include <QColor>
+
+#include "app/Colour.h"
+
+inline QColor ToQColor(Rgb c) { return QColor(c.r, c.g, c.b); }

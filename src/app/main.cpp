@@ -1,0 +1,85 @@
+// ventaro-xl: the service tool's start-up and message loop.
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/CommandLine.h"
+#include "app/ErrorReport.h"
+#include "app/LookAndFeel.h"
+#include "app/Identity.h"
+#include "app/MainWindow.h"
+#include "app/QtDialogs.h"
+#include "app/ReportingApplication.h"
+#include "app/ValueImage.h"
+#include "graphs/GraphWindow.h"
+#include "log/LogRecorder.h"
+#include "log/LogWindow.h"
+#include "overview/OverviewWindow.h"
+#include "resources/Resources.h"
+
+namespace {
+
+// The program-wide state: static lifetime, handed by reference to its users.
+ValueImage Image;
+LogRecorder Recorder;
+
+std::vector<std::string> Arguments(int argc, char** argv)
+{
+    return std::vector<std::string>(argv + 1, argv + argc);
+}
+
+int Run(int argc, char** argv)
+{
+    // --help and --version answer without a display.
+    const CommandLine early = ParseCommandLine(Arguments(argc, argv));
+    if (early.Help) {
+        std::fputs(UsageText("ventaro-xl").c_str(), stdout);
+        return 0;
+    }
+    if (early.Version) {
+        std::printf("%s\n", MainWindowCaption);
+        return 0;
+    }
+
+    const std::vector<std::string> given = Arguments(argc, argv);
+    const bool styleGiven = std::find(given.begin(), given.end(), "-style") != given.end();
+    QtDialogs dialogs;
+    ReportingApplication app(argc, argv);  // takes Qt's own options (-style, -platform, ...)
+    const CommandLine line = ParseCommandLine(Arguments(argc, argv));
+    if (!line.Error.empty()) {
+        std::fprintf(stderr, "ventaro-xl: %s\n%s", line.Error.c_str(), UsageText("ventaro-xl").c_str());
+        return 2;
+    }
+    app.SetErrorDialogs(&dialogs);
+    app.setQuitOnLastWindowClosed(false);  // closing the main window alone ends the program
+    InitVentaroResources();
+    InstallLookAndFeel(styleGiven);
+
+    return RunReportingErrors(
+        [&] {
+            TForm1 form1(Image, Recorder, dialogs);
+            TForm2 form2;
+            TForm3 form3;
+            TForm4 form4;
+            form1.SetSecondaryWindows(&form2, &form3, &form4);
+            dialogs.SetOwner(&form1);
+            QObject::connect(&form1, &TForm1::Closed, &app, &QApplication::quit, Qt::QueuedConnection);
+            form1.show();
+            return app.exec();
+        },
+        [&](const std::string& message) { ReportError(dialogs, message); });
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Before the application object exists there is no window to report in.
+    return RunReportingErrors([&] { return Run(argc, argv); },
+                              [](const std::string& message) {
+                                  std::fprintf(stderr, "%s: %s\n", ApplicationTitle,
+                                               ErrorReportText(message).c_str());
+                              });
+}
