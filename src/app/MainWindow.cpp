@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTimer>
+#include <algorithm>
 
 #include "app/BevelPanel.h"
 #include "app/Cp1252.h"
@@ -17,6 +18,7 @@
 #include "app/ShellRules.h"
 #include "app/UpDown.h"
 #include "app/ValueImage.h"
+#include "link/SerialPort.h"
 #include "log/LogRecorder.h"
 
 namespace {
@@ -55,11 +57,13 @@ struct CommandButton {
 
 } // namespace
 
-TForm1::TForm1(ValueImage& image, const LogRecorder& recorder, Dialogs& dialogs, QWidget* parent)
+TForm1::TForm1(ValueImage& image, SerialPort& port, const LogRecorder& recorder, Dialogs& dialogs,
+               std::function<QString(int)> describePort, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      image_(image), recorder_(recorder), dialogs_(dialogs)
+      image_(image), port_(port), recorder_(recorder), dialogs_(dialogs), describePort_(std::move(describePort)),
+      cycle_(image, port, *this, dialogs)
 {
     BuildControls();
 }
@@ -138,7 +142,10 @@ void TForm1::BuildControls()
         button->setEnabled(b.enabledAtStart);
         this->*b.member = button;
     }
+    connect(BitBtnHaal, &QPushButton::clicked, this, &TForm1::BitBtnHaalClick);
+    connect(BitBtnZend, &QPushButton::clicked, this, &TForm1::BitBtnZendClick);
     connect(BitBtnLog, &QPushButton::clicked, this, &TForm1::BitBtnLogClick);
+    connect(EditComNr, &QLineEdit::textChanged, this, &TForm1::EditComNrChange);
 
     PageControl1 = new QFrame(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
@@ -157,6 +164,7 @@ void TForm1::BuildControls()
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(TickMilliseconds);
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
     Timer1->start();
 }
 
@@ -179,6 +187,61 @@ void TForm1::EnableGetSend(bool on)
     BitBtnZend->setEnabled(on);
 }
 
+void TForm1::ShowPortOpen(bool open)
+{
+    LabelComOpen->setText(open ? QStringLiteral("Open") : QStringLiteral("Closed"));
+}
+
+void TForm1::ShowReceived(int rxCount)
+{
+    ProgressBarRec->setValue(std::min(rxCount, ReceiveBarMaximum));
+}
+
+void TForm1::RefreshMenuRows()
+{
+    // The menu pages are not built yet: nothing to refresh.
+}
+
+void TForm1::UpdateOverview()
+{
+    // The overview shows no live values yet.
+}
+
+void TForm1::CloseValueEditor()
+{
+    PanelEdit->hide();
+    EditRow = -1;
+    EditField = nullptr;
+}
+
+void TForm1::Timer1Timer()
+{
+    cycle_.Timer1Timer();
+}
+
+void TForm1::ApdComPort1TriggerAvail(int count)
+{
+    cycle_.ApdComPort1TriggerAvail(count);
+}
+
+void TForm1::BitBtnHaalClick()
+{
+    cycle_.BitBtnHaalClick();
+}
+
+void TForm1::BitBtnZendClick()
+{
+    cycle_.BitBtnZendClick();
+}
+
+void TForm1::EditComNrChange()
+{
+    const int number = UpDown1->Position();
+    cycle_.EditComNrChange(number);
+    if (describePort_)
+        EditComNr->setToolTip(describePort_(number));
+}
+
 void TForm1::FormShow()
 {
     image_.DataStale = 1;
@@ -194,6 +257,7 @@ bool TForm1::FormCloseQuery()
 void TForm1::FormClose()
 {
     Timer1->stop();
+    port_.Close();
 }
 
 void TForm1::BitBtnLogClick()
@@ -208,6 +272,7 @@ void TForm1::showEvent(QShowEvent* event)
     if (shownOnce_ || event->spontaneous())
         return;
     shownOnce_ = true;
+    EditComNrChange();  // the port field's first value opens port 1
     FormShow();
 }
 

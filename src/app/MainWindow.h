@@ -3,9 +3,12 @@
 // below them, the menu pages. Handlers forward to the core in a line or two.
 
 #include <QWidget>
+#include <functional>
 #include <string>
 
 #include "app/Colour.h"
+#include "link/CommCycle.h"
+#include "link/CycleHost.h"
 
 class Dialogs;
 class LogRecorder;
@@ -16,23 +19,36 @@ class QProgressBar;
 class QPushButton;
 class QTimer;
 class QFrame;
+class SerialPort;
 class UpDown;
 class BevelPanel;
 struct ValueImage;
 
-class TForm1 : public QWidget {
+class TForm1 : public QWidget, public CycleHost {
     Q_OBJECT
 public:
-    TForm1(ValueImage& image, const LogRecorder& recorder, Dialogs& dialogs,
-           QWidget* parent = nullptr);
+    // `describePort` names the device behind a port number, for the port field's tip.
+    TForm1(ValueImage& image, SerialPort& port, const LogRecorder& recorder, Dialogs& dialogs,
+           std::function<QString(int)> describePort = {}, QWidget* parent = nullptr);
 
     // The windows the Overview, Log and Graph buttons open; created after this one.
     void SetSecondaryWindows(QWidget* form2, QWidget* form3, QWidget* form4);
 
     // The only ways the status line and the Get and Send buttons change.
-    void ShowStatus(const std::string& text, Rgb colour);
-    void EnableGetSend(bool on);
+    void ShowStatus(const std::string& text, Rgb colour) override;
+    void EnableGetSend(bool on) override;
+    void ShowPortOpen(bool open) override;
+    void ShowReceived(int rxCount) override;
+    void RefreshMenuRows() override;
+    void UpdateOverview() override;
+    void CloseValueEditor() override;
 
+    // Handlers; each forwards to the core.
+    void Timer1Timer();
+    void ApdComPort1TriggerAvail(int count);
+    void BitBtnHaalClick();
+    void BitBtnZendClick();
+    void EditComNrChange();
     void FormShow();
     bool FormCloseQuery();
     void FormClose();
@@ -54,8 +70,11 @@ private:
     void BuildControls();
 
     ValueImage& image_;
+    SerialPort& port_;
     const LogRecorder& recorder_;
     Dialogs& dialogs_;
+    std::function<QString(int)> describePort_;
+    CommCycle cycle_;
     QWidget* form2_ = nullptr;
     QWidget* form3_ = nullptr;
     QWidget* form4_ = nullptr;

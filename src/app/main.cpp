@@ -14,6 +14,7 @@
 #include "app/ReportingApplication.h"
 #include "app/ValueImage.h"
 #include "graphs/GraphWindow.h"
+#include "link/QtSerialPort.h"
 #include "log/LogRecorder.h"
 #include "log/LogWindow.h"
 #include "overview/OverviewWindow.h"
@@ -59,7 +60,11 @@ int Run(int argc, char** argv)
 
     return RunReportingErrors(
         [&] {
-            TForm1 form1(Image, Recorder, dialogs);
+            PortTable ports = line.Ports;
+            QtSerialPort port(ports);
+            TForm1 form1(Image, port, Recorder, dialogs, [&port](int) { return port.DeviceName(); });
+            QObject::connect(&port, &QtSerialPort::DataAvailable, &form1,
+                             &TForm1::ApdComPort1TriggerAvail);
             TForm2 form2;
             TForm3 form3;
             TForm4 form4;

@@ -16,6 +16,7 @@
 #include "log/LogRecorder.h"
 #include "resources/Resources.h"
 #include "support/FakeDialogs.h"
+#include "support/FakePort.h"
 
 namespace {
 
@@ -23,7 +24,8 @@ struct MainWindowTest : ::testing::Test {
     ValueImage image;
     LogRecorder recorder;
     FakeDialogs dialogs;
-    TForm1 form{image, recorder, dialogs};
+    FakePort port;
+    TForm1 form{image, port, recorder, dialogs};
 
     template <class T>
     T* Control(const char* name)
