@@ -18,6 +18,7 @@
 #include "app/ShellRules.h"
 #include "app/UpDown.h"
 #include "app/ValueImage.h"
+#include "menus/PageControl.h"
 #include "link/SerialPort.h"
 #include "log/LogRecorder.h"
 
@@ -147,12 +148,22 @@ void TForm1::BuildControls()
     connect(BitBtnLog, &QPushButton::clicked, this, &TForm1::BitBtnLogClick);
     connect(EditComNr, &QLineEdit::textChanged, this, &TForm1::EditComNrChange);
 
-    PageControl1 = new QFrame(this);
-    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1 = new TPageControl(this);
     PageControl1->setGeometry(8, 192, 697, 417);
-    PageControl1->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+    connect(PageControl1, &TPageControl::Change, this, &TForm1::PageControl1Change);
 
-    PanelEdit = new QFrame(this);
+    BuildEditPanel();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(TickMilliseconds);
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    Timer1->start();
+}
+
+void TForm1::BuildEditPanel()
+{
+    PanelEdit = new BevelPanel(this);
     PanelEdit->setObjectName(QStringLiteral("PanelEdit"));
     PanelEdit->setGeometry(24, 304, 105, 39);
     PanelEdit->setAutoFillBackground(true);
@@ -161,11 +172,31 @@ void TForm1::BuildControls()
     PanelEdit->setPalette(aqua);
     PanelEdit->hide();
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(TickMilliseconds);
-    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
-    Timer1->start();
+    struct StepButton {
+        const char* name;
+        const char* caption;
+        int left, top;
+        std::int32_t factor;
+    };
+    static const StepButton steps[] = {
+        {"ButtonEditPPP", "+++", 5, 3, +100}, {"ButtonEditPP", "++", 29, 3, +10},
+        {"ButtonEditP", "+", 53, 3, +1},      {"ButtonEditMMM", "- - -", 5, 19, -100},
+        {"ButtonEditMM", "- -", 29, 19, -10}, {"ButtonEditM", "-", 53, 19, -1},
+    };
+    for (const StepButton& b : steps) {
+        auto* button = new QPushButton(QString::fromLatin1(b.caption), PanelEdit);
+        button->setObjectName(QString::fromLatin1(b.name));
+        button->setGeometry(b.left, b.top, 25, 17);
+        const std::int32_t factor = b.factor;
+        connect(button, &QPushButton::clicked, this, [this, factor] { ButtonEditPPMMClick(factor); });
+    }
+    auto* close = new QPushButton(QStringLiteral("X"), PanelEdit);
+    close->setObjectName(QStringLiteral("ButtonXEdit"));
+    close->setGeometry(86, 1, 18, 18);
+    QFont bold = close->font();
+    bold.setBold(true);
+    close->setFont(bold);
+    connect(close, &QPushButton::clicked, this, &TForm1::ButtonXEditClick);
 }
 
 void TForm1::SetSecondaryWindows(QWidget* form2, QWidget* form3, QWidget* form4)
@@ -197,9 +228,67 @@ void TForm1::ShowReceived(int rxCount)
     ProgressBarRec->setValue(std::min(rxCount, ReceiveBarMaximum));
 }
 
+void TForm1::BuildMenuPages()
+{
+    MenuRows = ::BuildMenuRows();
+    rowWidgets_.Build(MenuRows, *PageControl1, this);
+    RefreshMenuRows();
+}
+
 void TForm1::RefreshMenuRows()
 {
-    // The menu pages are not built yet: nothing to refresh.
+    for (int i = 0; i < MenuRowCapacity; ++i)
+        RefreshMenuRow(i);
+}
+
+void TForm1::RefreshMenuRow(int index)
+{
+    if (MenuRows[index].Reg == FreeRowReg)
+        return;
+    rowWidgets_.Show(index, RenderMenuRow(MenuRows[index], image_));
+}
+
+void TForm1::PageControl1Change()
+{
+    BitBtnGraph->setVisible(true);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn)
+        Edit1Enter(watched);
+    return QWidget::eventFilter(watched, event);
+}
+
+void TForm1::Edit1Enter(QObject* sender)
+{
+    auto* field = qobject_cast<QLineEdit*>(sender);
+    if (!field)
+        return;
+    ButtonXEditClick();
+    if (!editor_.Enter(MenuRows, rowWidgets_.IndexOfField(field)))
+        return;  // a read-only field leaves the panel closed
+    PanelEdit->setParent(field->parentWidget());
+    PanelEdit->move(field->x() + field->width(), field->y() - 7);
+    PanelEdit->show();
+    PanelEdit->raise();
+    EditField = field;
+    MenuRowWidgets::Highlight(field, true);
+}
+
+void TForm1::ButtonEditPPMMClick(std::int32_t factor)
+{
+    if (editor_.Press(MenuRows, image_, factor))
+        RefreshMenuRow(editor_.EditRow);
+}
+
+void TForm1::ButtonXEditClick()
+{
+    if (!editor_.Close())
+        return;
+    PanelEdit->hide();
+    if (EditField)
+        MenuRowWidgets::Highlight(EditField, false);
 }
 
 void TForm1::UpdateOverview()
@@ -209,9 +298,7 @@ void TForm1::UpdateOverview()
 
 void TForm1::CloseValueEditor()
 {
-    PanelEdit->hide();
-    EditRow = -1;
-    EditField = nullptr;
+    ButtonXEditClick();
 }
 
 void TForm1::Timer1Timer()
@@ -245,8 +332,9 @@ void TForm1::EditComNrChange()
 void TForm1::FormShow()
 {
     image_.DataStale = 1;
-    EditRow = -1;
+    editor_.EditRow = -1;
     EditField = nullptr;
+    BuildMenuPages();
 }
 
 bool TForm1::FormCloseQuery()

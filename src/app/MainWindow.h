@@ -9,6 +9,9 @@
 #include "app/Colour.h"
 #include "link/CommCycle.h"
 #include "link/CycleHost.h"
+#include "menus/MenuRowWidgets.h"
+#include "menus/MenuRows.h"
+#include "menus/ValueEditor.h"
 
 class Dialogs;
 class LogRecorder;
@@ -20,6 +23,7 @@ class QPushButton;
 class QTimer;
 class QFrame;
 class SerialPort;
+class TPageControl;
 class UpDown;
 class BevelPanel;
 struct ValueImage;
@@ -49,25 +53,34 @@ public:
     void BitBtnHaalClick();
     void BitBtnZendClick();
     void EditComNrChange();
+    void BuildMenuPages();
+    void RefreshMenuRow(int index);
+    void PageControl1Change();
+    void Edit1Enter(QObject* sender);
+    void ButtonEditPPMMClick(std::int32_t factor);
+    void ButtonXEditClick();
     void FormShow();
     bool FormCloseQuery();
     void FormClose();
     void BitBtnLogClick();
 
-    // The value editor's selection: the menu row open in the edit panel (-1: none)
-    // and its highlighted field.
-    int EditRow = -1;
+    // The rows shown on the menu pages, and the value editor's open row and field.
+    MenuRowTable MenuRows{};
+    int EditRow() const { return editor_.EditRow; }
+    QLineEdit* MenuField(int index) const { return rowWidgets_.Field(index); }
     QLineEdit* EditField = nullptr;
 
 signals:
     void Closed();  // the main window closed: the program ends
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void BuildControls();
+    void BuildEditPanel();
 
     ValueImage& image_;
     SerialPort& port_;
@@ -75,6 +88,8 @@ private:
     Dialogs& dialogs_;
     std::function<QString(int)> describePort_;
     CommCycle cycle_;
+    ValueEditor editor_;
+    MenuRowWidgets rowWidgets_;
     QWidget* form2_ = nullptr;
     QWidget* form3_ = nullptr;
     QWidget* form4_ = nullptr;
@@ -88,8 +103,8 @@ private:
     QProgressBar* ProgressBarRec = nullptr;
     BevelPanel* Panel1 = nullptr;
     QLabel* LabelInfo = nullptr;
-    QFrame* PageControl1 = nullptr;
-    QFrame* PanelEdit = nullptr;
+    TPageControl* PageControl1 = nullptr;
+    BevelPanel* PanelEdit = nullptr;
     QPushButton* BitBtnHaal = nullptr;
     QPushButton* BitBtnZend = nullptr;
     QPushButton* BitBtnZeltBDA = nullptr;

@@ -75,7 +75,7 @@ const ParamDef ParamTable[] = {
     {   2,  21, "Fire overrule supply air",                       "%",                     111,     0,     100,    100,  100,    0 },
     {   2,  22, "Fire overrule exhaust air",                      "%",                     112,     0,     100,    100,  100,    0 },
     {   3,   0, "Heat recovery wheel settings",                   "",                        0,     0,       0,      0,    0,    0 },
-    {   3,   1, "Minimum speed wheel",                            "%",                       9,     0,     100,      0,    1,    0 },
+    {   3,   1, "Minimum speed wheel",                            "%",                       9,     0,      50,      0,    1,    0 },
     {   3,   2, "Maximum speed wheel",                            "%",                      10,     0,     100,    100,    1,    0 },
     {   3,   3, "Maximum inactivety period",                      "hrs",                    11,     1,     999,     48,    1,    0 },
     {   4,   0, "Ventilation settings",                           "",                        0,     0,       0,      0,    0,    0 },

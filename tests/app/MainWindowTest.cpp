@@ -127,10 +127,9 @@ TEST_F(MainWindowTest, ShowStatusSetsTextAndColour)
 
 TEST_F(MainWindowTest, FirstShowMarksDataStaleAndClearsTheEditorSelection)
 {
-    form.EditRow = 5;
     form.show();
     EXPECT_EQ(image.DataStale, 1);
-    EXPECT_EQ(form.EditRow, -1);
+    EXPECT_EQ(form.EditRow(), -1);
     image.DataStale = 0;
     form.hide();
     form.show();  // only the first showing starts up

@@ -6,7 +6,7 @@
 #include <limits>
 #include <string>
 
-#include "RowLookup.h"
+#include "support/RowLookup.h"
 #include "catalogue/ChoiceLists.h"
 #include "catalogue/FormatValue.h"
 #include "catalogue/ParamTable.h"

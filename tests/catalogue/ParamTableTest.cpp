@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "RowLookup.h"
+#include "support/RowLookup.h"
 #include "catalogue/ChoiceLists.h"
 #include "catalogue/FormatValue.h"
 #include "catalogue/ParamTable.h"
