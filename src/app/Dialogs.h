@@ -4,6 +4,15 @@
 
 #include <string>
 
+// A file dialog as the tool asks for it.
+struct FileDialogRequest {
+    std::string Title;
+    std::string FilterName;        // with FilterPattern: the one filter entry; empty: none
+    std::string FilterPattern;
+    std::string DefaultExtension;  // added to a name typed without one; empty: none
+    bool Save = false;             // a save dialog asks before overwriting
+};
+
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
@@ -11,6 +20,8 @@ public:
     virtual bool AskOkCancel(const std::string& text, const std::string& caption) = 0;
     // A message with an OK button; `error` selects the error icon.
     virtual void Tell(const std::string& text, const std::string& caption, bool error) = 0;
+    // The chosen path (in the file system's encoding), or "" when cancelled.
+    virtual std::string AskFileName(const FileDialogRequest& request) = 0;
 };
 
 // The questions and messages the shell uses.

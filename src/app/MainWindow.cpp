@@ -18,6 +18,9 @@
 #include "app/ShellRules.h"
 #include "app/UpDown.h"
 #include "app/ValueImage.h"
+#include "files/ControlsFile.h"
+#include "files/CsvExport.h"
+#include "files/FileDialogTexts.h"
 #include "menus/PageControl.h"
 #include "link/SerialPort.h"
 #include "log/LogRecorder.h"
@@ -146,6 +149,9 @@ void TForm1::BuildControls()
     connect(BitBtnHaal, &QPushButton::clicked, this, &TForm1::BitBtnHaalClick);
     connect(BitBtnZend, &QPushButton::clicked, this, &TForm1::BitBtnZendClick);
     connect(BitBtnLog, &QPushButton::clicked, this, &TForm1::BitBtnLogClick);
+    connect(BitBtnSave, &QPushButton::clicked, this, &TForm1::BitBtnSaveClick);
+    connect(BitBtnLoad, &QPushButton::clicked, this, &TForm1::BitBtnLoadClick);
+    connect(BitBtnExcel, &QPushButton::clicked, this, &TForm1::BitBtnExcelClick);
     connect(EditComNr, &QLineEdit::textChanged, this, &TForm1::EditComNrChange);
 
     PageControl1 = new TPageControl(this);
@@ -346,6 +352,27 @@ void TForm1::FormClose()
 {
     Timer1->stop();
     port_.Close();
+}
+
+void TForm1::BitBtnSaveClick()
+{
+    ButtonXEditClick();
+    SaveControls(image_, dialogs_.AskFileName({SaveControlsTitle, "", "", "", true}), dialogs_);
+}
+
+void TForm1::BitBtnLoadClick()
+{
+    ButtonXEditClick();
+    if (LoadControls(image_, dialogs_.AskFileName({GetControlsTitle, "", "", "", false}), dialogs_))
+        RefreshMenuRows();
+}
+
+void TForm1::BitBtnExcelClick()
+{
+    ButtonXEditClick();
+    const std::string path = dialogs_.AskFileName(
+        {SaveCsvTitle, CsvFilterName, CsvFilterPattern, CsvDefaultExtension, true});
+    ExportCsv(MenuRows, image_, path, dialogs_);
 }
 
 void TForm1::BitBtnLogClick()

@@ -59,6 +59,9 @@ public:
     void Edit1Enter(QObject* sender);
     void ButtonEditPPMMClick(std::int32_t factor);
     void ButtonXEditClick();
+    void BitBtnSaveClick();
+    void BitBtnLoadClick();
+    void BitBtnExcelClick();
     void FormShow();
     bool FormCloseQuery();
     void FormClose();

@@ -12,6 +12,7 @@ public:
     void SetOwner(QWidget* owner) { owner_ = owner; }
     bool AskOkCancel(const std::string& text, const std::string& caption) override;
     void Tell(const std::string& text, const std::string& caption, bool error) override;
+    std::string AskFileName(const FileDialogRequest& request) override;
 
 private:
     QPointer<QWidget> owner_;

@@ -27,6 +27,7 @@ struct RecordingDialogs : Dialogs {
     std::string text, caption;
     bool error = false;
     bool AskOkCancel(const std::string&, const std::string&) override { return false; }
+    std::string AskFileName(const FileDialogRequest&) override { return ""; }
     void Tell(const std::string& t, const std::string& c, bool e) override
     {
         text = t;

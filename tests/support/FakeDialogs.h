@@ -15,6 +15,8 @@ struct FakeDialogs : Dialogs {
     };
     std::vector<Shown> shown;
     std::deque<bool> answers;  // answers to questions in turn; OK when none is left
+    std::vector<FileDialogRequest> fileRequests;
+    std::deque<std::string> fileNames;  // chosen paths in turn; cancelled when none is left
 
     bool AskOkCancel(const std::string& text, const std::string& caption) override
     {
@@ -24,6 +26,15 @@ struct FakeDialogs : Dialogs {
         const bool answer = answers.front();
         answers.pop_front();
         return answer;
+    }
+    std::string AskFileName(const FileDialogRequest& request) override
+    {
+        fileRequests.push_back(request);
+        if (fileNames.empty())
+            return "";
+        std::string name = fileNames.front();
+        fileNames.pop_front();
+        return name;
     }
     void Tell(const std::string& text, const std::string& caption, bool error) override
     {
