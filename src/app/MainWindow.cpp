@@ -172,10 +172,7 @@ void TForm1::BuildEditPanel()
     PanelEdit = new BevelPanel(this);
     PanelEdit->setObjectName(QStringLiteral("PanelEdit"));
     PanelEdit->setGeometry(24, 304, 105, 39);
-    PanelEdit->setAutoFillBackground(true);
-    QPalette aqua = PanelEdit->palette();
-    aqua.setColor(QPalette::Window, ToQColor(clAqua));
-    PanelEdit->setPalette(aqua);
+    PanelEdit->SetFaceColour(ToQColor(clAqua));
     PanelEdit->hide();
 
     struct StepButton {

@@ -14,7 +14,7 @@
 #include "menus/ValueEditor.h"
 
 class Dialogs;
-class LogRecorder;
+struct LogRecorder;
 class QGroupBox;
 class QLabel;
 class QLineEdit;

@@ -1,6 +1,8 @@
 // ventaro-xl: the service tool's start-up and message loop.
 
 #include <algorithm>
+#include <ctime>
+#include <memory>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -19,12 +21,24 @@
 #include "log/LogWindow.h"
 #include "overview/OverviewWindow.h"
 #include "resources/Resources.h"
+#include "sim/PtyHost.h"
 
 namespace {
 
 // The program-wide state: static lifetime, handed by reference to its users.
 ValueImage Image;
 LogRecorder Recorder;
+
+// A simulated unit on a pseudo-terminal of its own, served on a background thread.
+std::unique_ptr<PtyHost> StartDemoUnit()
+{
+    SimOptions options;
+    options.Seed = static_cast<std::uint32_t>(std::time(nullptr));
+    auto host = std::make_unique<PtyHost>(options);
+    host->Open();
+    host->Start();
+    return host;
+}
 
 std::vector<std::string> Arguments(int argc, char** argv)
 {
@@ -61,6 +75,11 @@ int Run(int argc, char** argv)
     return RunReportingErrors(
         [&] {
             PortTable ports = line.Ports;
+            std::unique_ptr<PtyHost> demoUnit;
+            if (line.Demo) {
+                demoUnit = StartDemoUnit();
+                ports.Map(1, demoUnit->SlavePath());
+            }
             QtSerialPort port(ports);
             TForm1 form1(Image, port, Recorder, dialogs, [&port](int) { return port.DeviceName(); });
             QObject::connect(&port, &QtSerialPort::DataAvailable, &form1,
