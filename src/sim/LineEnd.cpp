@@ -1,5 +1,7 @@
 #include "sim/LineEnd.h"
 
+#include "sim/PosixErrors.h"
+
 #include <fcntl.h>
 #include <sys/ioctl.h>
 #include <termios.h>
@@ -10,18 +12,6 @@
 #include <system_error>
 
 namespace {
-
-std::runtime_error SystemError(const std::string& what, int error)
-{
-    return std::runtime_error(what + ": " + std::system_category().message(error));
-}
-
-void CloseFd(int& fd)
-{
-    if (fd >= 0)
-        ::close(fd);
-    fd = -1;
-}
 
 // Raw 9600 baud, 8 data bits, no parity, one stop bit, no flow control. False when
 // `fd` is no terminal.

@@ -1,5 +1,7 @@
 #include "sim/LinkFile.h"
 
+#include "sim/PosixErrors.h"
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,11 +12,6 @@
 #include <vector>
 
 namespace {
-
-std::runtime_error SystemError(const std::string& what, int error)
-{
-    return std::runtime_error(what + ": " + std::system_category().message(error));
-}
 
 std::string ReadLink(const std::string& path)
 {

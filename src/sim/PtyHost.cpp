@@ -1,5 +1,7 @@
 #include "sim/PtyHost.h"
 
+#include "sim/PosixErrors.h"
+
 #include <fcntl.h>
 #include <poll.h>
 #include <unistd.h>
@@ -21,18 +23,6 @@ constexpr auto VanishDrainLimit = std::chrono::seconds(2);
 constexpr auto VanishCheckInterval = std::chrono::milliseconds(5);
 constexpr auto VanishSettle = std::chrono::milliseconds(50);
 constexpr double LongestComebackSeconds = 3600.0;
-
-std::runtime_error SystemError(const std::string& what, int error)
-{
-    return std::runtime_error(what + ": " + std::system_category().message(error));
-}
-
-void CloseFd(int& fd)
-{
-    if (fd >= 0)
-        ::close(fd);
-    fd = -1;
-}
 
 void MakeNonBlocking(int fd)
 {
