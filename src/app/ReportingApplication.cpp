@@ -17,10 +17,15 @@ ReportingApplication::ReportingApplication(int& argc, char** argv) : QApplicatio
 bool ReportingApplication::notify(QObject* receiver, QEvent* event)
 {
     const auto report = [this](const std::string& message) {
-        if (dialogs_)
+        // A report is modal and the timers run on behind it: errors that come while one
+        // is open go to the error stream instead of piling up boxes.
+        if (dialogs_ && !reporting_) {
+            reporting_ = true;
             ReportError(*dialogs_, message);
-        else
+            reporting_ = false;
+        } else {
             std::fprintf(stderr, "%s\n", ErrorReportText(message).c_str());
+        }
     };
     bool handled = false;
     RunReportingErrors(

@@ -14,4 +14,5 @@ public:
 
 private:
     Dialogs* dialogs_ = nullptr;
+    bool reporting_ = false;
 };

@@ -1,9 +1,9 @@
 // ventaro-xl: the service tool's start-up and message loop.
 
 #include <algorithm>
+#include <cstdio>
 #include <ctime>
 #include <memory>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -45,10 +45,26 @@ std::vector<std::string> Arguments(int argc, char** argv)
     return std::vector<std::string>(argv + 1, argv + argc);
 }
 
+// Options of the toolkit itself (-style, -platform, ...) have one dash; the
+// application object takes them off the line.
+bool HasToolkitOptions(const std::vector<std::string>& arguments)
+{
+    return std::any_of(arguments.begin(), arguments.end(), [](const std::string& a) {
+        return a.size() > 1 && a[0] == '-' && a[1] != '-';
+    });
+}
+
+int RefuseCommandLine(const std::string& error)
+{
+    std::fprintf(stderr, "ventaro-xl: %s\n%s", error.c_str(), UsageText("ventaro-xl").c_str());
+    return 2;
+}
+
 int Run(int argc, char** argv)
 {
     // --help and --version answer without a display.
-    const CommandLine early = ParseCommandLine(Arguments(argc, argv));
+    const std::vector<std::string> given = Arguments(argc, argv);
+    const CommandLine early = ParseCommandLine(given);
     if (early.Help) {
         std::fputs(UsageText("ventaro-xl").c_str(), stdout);
         return 0;
@@ -57,16 +73,18 @@ int Run(int argc, char** argv)
         std::printf("%s\n", MainWindowCaption);
         return 0;
     }
+    if (!early.Error.empty() && !HasToolkitOptions(given))
+        return RefuseCommandLine(early.Error);  // before a display is needed
 
-    const std::vector<std::string> given = Arguments(argc, argv);
-    const bool styleGiven = std::find(given.begin(), given.end(), "-style") != given.end();
+    const bool styleGiven = std::find(given.begin(), given.end(), "-style") != given.end() ||
+                            std::any_of(given.begin(), given.end(), [](const std::string& a) {
+                                return a.rfind("-style=", 0) == 0;
+                            });
     QtDialogs dialogs;
     ReportingApplication app(argc, argv);  // takes Qt's own options (-style, -platform, ...)
-    const CommandLine line = ParseCommandLine(Arguments(argc, argv));
-    if (!line.Error.empty()) {
-        std::fprintf(stderr, "ventaro-xl: %s\n%s", line.Error.c_str(), UsageText("ventaro-xl").c_str());
-        return 2;
-    }
+    const CommandLine line = ParseCommandLine(Arguments(argc, argv));  // what is left is ours
+    if (!line.Error.empty())
+        return RefuseCommandLine(line.Error);
     app.SetErrorDialogs(&dialogs);
     app.setQuitOnLastWindowClosed(false);  // closing the main window alone ends the program
     InitVentaroResources();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -105,6 +106,15 @@ TEST_F(MainWindowTest, FixedControlsAtTheirPlaces)
     EXPECT_FALSE(Control<QWidget>("PanelEdit")->isVisibleTo(&form));
     EXPECT_EQ(Control<QTimer>("Timer1")->interval(), 100);
     EXPECT_TRUE(Control<QTimer>("Timer1")->isActive());
+}
+
+TEST_F(MainWindowTest, LayoutFontsResolveToLiberationSans)
+{
+    for (const char* name : {"LabelInfo", "BitBtnHaal", "LabelComOpen"})
+        EXPECT_EQ(QFontInfo(Control<QWidget>(name)->font()).family(), "Liberation Sans") << name;
+    EXPECT_EQ(QFontInfo(form.font()).family(), "Liberation Sans");
+    EXPECT_EQ(Control<QWidget>("LabelInfo")->font().pixelSize(), 21);
+    EXPECT_TRUE(Control<QWidget>("LabelInfo")->font().bold());
 }
 
 TEST_F(MainWindowTest, GetAndSendStartDisabledAndMoveTogether)
