@@ -19,9 +19,7 @@
 #include "link/Frames.h"
 #include "menus/MenuRows.h"
 #include "menus/ValueEditor.h"
-#include "support/FakeDialogs.h"
-#include "support/FakePort.h"
-#include "support/RecordingHost.h"
+#include "support/CycleRig.h"
 
 namespace {
 
@@ -47,10 +45,7 @@ FUZZ_UNCOVERED void CheckSent(const Frame& sent)
     // One step reaches at most one request slot, so it sends at most one frame.
     FUZZ_CHECK(KnownCommand(sent[0], sent.size()));
     FUZZ_CHECK(sent[1] == 0x00);
-    std::uint32_t sum = CheckSeed;
-    for (const std::uint8_t b : sent)
-        sum += b;
-    FUZZ_CHECK((sum & 0xFF) == 0);
+    FUZZ_CHECK(FrameSumOk(Frame(sent.begin(), sent.end())));
 }
 
 FUZZ_UNCOVERED void CheckImage(const ValueImage& image)
@@ -67,26 +62,7 @@ FUZZ_UNCOVERED void CheckImage(const ValueImage& image)
     }
 }
 
-// The main window after start-up: port 1 opened, the data not yet confirmed.
-struct Rig {
-    ValueImage image;
-    FakePort port;
-    RecordingHost host;
-    FakeDialogs dialogs;
-    CommCycle cycle{image, port, host, dialogs};
-
-    Rig()
-    {
-        cycle.EditComNrChange(1);
-        image.DataStale = 1;
-    }
-
-    void Deliver(std::span<const std::uint8_t> bytes)
-    {
-        port.incoming.insert(port.incoming.end(), bytes.begin(), bytes.end());
-        cycle.ApdComPort1TriggerAvail(static_cast<int>(bytes.size()));
-    }
-
+struct Rig : CycleRig {
     void Check()
     {
         CheckSent(port.sent);
@@ -107,10 +83,9 @@ Frame ScriptedFrame(ScriptReader& script)
         frame.insert(frame.end(), body.begin(), body.end());
         frame.resize(2 + 2 * RegistersPerBlock, 0);
     }
-    std::uint32_t sum = CheckSeed;
-    for (const std::uint8_t b : frame)
-        sum += b;
-    frame.push_back(static_cast<std::uint8_t>(CheckByteFor(sum) ^ ((flags & 2) ? 1 : 0)));
+    AppendCheckByte(frame);
+    if (flags & 2)
+        frame.back() ^= 1;  // a spoiled check
     return frame;
 }
 

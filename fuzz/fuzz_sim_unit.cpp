@@ -29,14 +29,6 @@ struct Configured {
     bool takesAll = true;      // no refuse fault
 };
 
-bool SumOk(const Frame& frame)
-{
-    std::uint32_t sum = CheckSeed;
-    for (const std::uint8_t b : frame)
-        sum += b;
-    return (sum & 0xFF) == 0;
-}
-
 std::int32_t WordAt(const Frame& frame, int k)
 {
     return WordFromBytes(frame[2 + 2 * static_cast<std::size_t>(k)], frame[3 + 2 * static_cast<std::size_t>(k)]);
@@ -59,7 +51,7 @@ FUZZ_UNCOVERED void CheckRegisters(const SimulatedUnit& unit)
 // What the unit answers to `frame`, by the frame alone; 0: silence.
 std::uint8_t ExpectedReplyType(const Frame& frame)
 {
-    if (frame.size() < 2 || !SumOk(frame))
+    if (frame.size() < 2 || !FrameSumOk(frame))
         return 0;
     if (frame.size() == RequestLength && frame[0] == ProcessRequestCommand)
         return ProcessReplyType;
@@ -108,7 +100,7 @@ void Handle(SimulatedUnit& unit, const Frame& frame, const Configured& configure
     if (!configured.framesIntact || plan.Bytes.empty())
         return;
     const Frame& reply = plan.Bytes;
-    FUZZ_CHECK(SumOk(reply));
+    FUZZ_CHECK(FrameSumOk(reply));
     FUZZ_CHECK(reply.size() == BlockLength);
     FUZZ_CHECK(reply[0] == type && reply[1] == 0x00);
     const int first = type == ProcessReplyType || type == ProcessBlockReplyType ? FirstProcessRegister
@@ -166,10 +158,7 @@ Frame SealedFrame(ScriptReader& script)
         frame.insert(frame.end(), body.begin(), body.end());
         frame.resize(2 + 2 * RegistersPerBlock, 0);
     }
-    std::uint32_t sum = CheckSeed;
-    for (const std::uint8_t b : frame)
-        sum += b;
-    frame.push_back(CheckByteFor(sum));
+    AppendCheckByte(frame);
     return frame;
 }
 

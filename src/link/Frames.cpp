@@ -42,6 +42,14 @@ std::uint8_t CheckByteFor(std::uint32_t sum)
     return static_cast<std::uint8_t>((0u - sum) & 0xFF);
 }
 
+void AppendCheckByte(Frame& frame)
+{
+    std::uint32_t sum = CheckSeed;
+    for (const std::uint8_t b : frame)
+        sum += b;
+    frame.push_back(CheckByteFor(sum));
+}
+
 Frame ProcessRequest()
 {
     return FrameWriter(ProcessRequestCommand, RequestLength).Finish();
@@ -79,6 +87,14 @@ bool FrameSumOk(const ValueImage& image)
     std::uint32_t sum = CheckSeed;
     for (int i = 0; i < image.RxCount; ++i)
         sum += static_cast<std::uint32_t>(image.RxBuffer[i]);
+    return (sum & 0xFF) == 0;
+}
+
+bool FrameSumOk(const Frame& frame)
+{
+    std::uint32_t sum = CheckSeed;
+    for (const std::uint8_t b : frame)
+        sum += b;
     return (sum & 0xFF) == 0;
 }
 

@@ -29,6 +29,8 @@ constexpr std::uint8_t WriteReplyType = 33;
 
 // The check byte that closes a frame whose preceding bytes sum (from the seed) to `sum`.
 std::uint8_t CheckByteFor(std::uint32_t sum);
+// Closes `frame` (all bytes but the check byte) with its check byte.
+void AppendCheckByte(Frame& frame);
 
 Frame ProcessRequest();   // 0x0C 0x00 0x47
 Frame ControlsRequest();  // 0x16 0x00 0x3D
@@ -42,6 +44,8 @@ Frame ProcessBlock(ValueImage& image);
 
 // True when 173 plus RxBuffer[0..RxCount-1] is 0 modulo 256.
 bool FrameSumOk(const ValueImage& image);
+// The same check on a frame held as bytes.
+bool FrameSumOk(const Frame& frame);
 
 // The signed word whose high byte is RxBuffer[slot] and low byte RxBuffer[slot+1].
 // Contract: 0 <= slot < RxBufferSlots - 1.

@@ -12,14 +12,6 @@ constexpr std::uint32_t MaxNoiseBytes = 64;
 // A short failure history, so the failure page has something to show and to reset.
 constexpr std::pair<int, std::int32_t> FailureHistory[] = {{83, 12}, {84, 3}};
 
-bool SumOk(const Frame& frame)
-{
-    std::uint32_t sum = CheckSeed;
-    for (const std::uint8_t b : frame)
-        sum += b;
-    return (sum & 0xFF) == 0;
-}
-
 bool Fired(const std::vector<FaultKind>& fired, FaultKind kind)
 {
     return std::find(fired.begin(), fired.end(), kind) != fired.end();
@@ -65,7 +57,7 @@ void SimulatedUnit::Advance(double seconds, const std::tm& localTime)
 
 ReplyPlan SimulatedUnit::HandleFrame(const Frame& frame)
 {
-    if (frame.size() < 2 || !SumOk(frame))
+    if (frame.size() < 2 || !FrameSumOk(frame))
         return {Frame{}, 0.0, false};
 
     const std::uint8_t command = frame[0];
@@ -157,7 +149,7 @@ ReplyPlan SimulatedUnit::Disturb(Frame reply, const std::vector<FaultKind>& fire
             b = static_cast<std::uint8_t>(dice_.Between(0, 255));
         noise.insert(noise.end(), reply.begin(), reply.end());
         // Noise that happened to make a valid frame would be no noise at all.
-        if (SumOk(noise))
+        if (FrameSumOk(noise))
             noise[0] = static_cast<std::uint8_t>(noise[0] + 1);
         reply = std::move(noise);
     }

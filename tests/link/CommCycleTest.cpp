@@ -4,35 +4,15 @@
 
 #include "link/CommCycle.h"
 #include "link/Frames.h"
-#include "support/FakeDialogs.h"
-#include "support/FakePort.h"
-#include "support/RecordingHost.h"
+#include "support/CycleRig.h"
 
 namespace {
 
-// The cycle with a scripted port, as the main window wires it after start-up:
-// port 1 opened, DataStale set by the first showing.
-struct Rig {
-    ValueImage image;
-    FakePort port;
-    RecordingHost host;
-    FakeDialogs dialogs;
-    CommCycle cycle{image, port, host, dialogs};
-
-    Rig()
-    {
-        cycle.EditComNrChange(1);
-        image.DataStale = 1;
-    }
+struct Rig : CycleRig {
     void Tick(int n = 1)
     {
         for (int i = 0; i < n; ++i)
             cycle.Timer1Timer();
-    }
-    void Deliver(const Frame& bytes)
-    {
-        port.incoming.insert(port.incoming.end(), bytes.begin(), bytes.end());
-        cycle.ApdComPort1TriggerAvail(static_cast<int>(bytes.size()));
     }
     // Delivers a reply and ticks until it has been evaluated (two ticks of silence).
     void Answer(const Frame& reply)

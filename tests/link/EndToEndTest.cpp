@@ -2,8 +2,6 @@
 // real pseudo-terminal: the whole path a byte takes, at the real tick of 100 ms.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QTimer>
 #include <functional>
 
@@ -12,6 +10,7 @@
 #include "link/CommCycle.h"
 #include "link/QtSerialPort.h"
 #include "sim/PtyHost.h"
+#include "support/EventLoop.h"
 #include "support/FakeDialogs.h"
 #include "support/RecordingHost.h"
 #include "support/TempDir.h"
@@ -54,17 +53,7 @@ struct EndToEnd : ::testing::Test {
         port.Close();
         unit.Stop();
     }
-    // Runs the event loop until `done` holds; false when it did not within 20 s.
-    bool RunUntil(const std::function<bool()>& done)
-    {
-        QDeadlineTimer deadline(20000);
-        while (!done()) {
-            if (deadline.hasExpired())
-                return false;
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-        }
-        return true;
-    }
+    bool RunUntil(const std::function<bool()>& done) { return RunEventsUntil(done); }
     bool Shows(const char* text)
     {
         return RunUntil([&] { return host.status == text; });

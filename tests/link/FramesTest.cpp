@@ -12,14 +12,6 @@ void Receive(ValueImage& image, const Frame& bytes)
         image.RxBuffer[image.RxCount++] = b;
 }
 
-bool SumsToZero(const Frame& f)
-{
-    unsigned sum = CheckSeed;
-    for (auto b : f)
-        sum += b;
-    return (sum & 0xFF) == 0;
-}
-
 TEST(Frames, RequestsAreExactBytes)
 {
     EXPECT_EQ(ProcessRequest(), (Frame{0x0C, 0x00, 0x47}));
@@ -52,7 +44,7 @@ TEST(Frames, ControlsBlockSendsLow16BitsHighByteFirst)
     EXPECT_EQ((Frame{f[4], f[5]}), (Frame{0x80, 0x00}));
     EXPECT_EQ((Frame{f[6], f[7]}), (Frame{0x9C, 0x40}));
     EXPECT_EQ((Frame{f[400], f[401]}), (Frame{0x12, 0x34}));
-    EXPECT_TRUE(SumsToZero(f));
+    EXPECT_TRUE(FrameSumOk(f));
 }
 
 TEST(Frames, ProcessBlockWithNothingPending)
@@ -81,7 +73,7 @@ TEST(Frames, ProcessBlockCarriesPendingEditsAndClearsTheirFlags)
     EXPECT_EQ((Frame{f[2], f[3]}), (Frame{0x00, 42}));
     EXPECT_EQ((Frame{f[4], f[5]}), (Frame{0x9F, 0x45}));
     EXPECT_EQ((Frame{f[400], f[401]}), (Frame{0xFF, 0xFE}));
-    EXPECT_TRUE(SumsToZero(f));
+    EXPECT_TRUE(FrameSumOk(f));
     EXPECT_EQ(image.PendingEdit[256], 0);
     EXPECT_EQ(image.PendingEdit[455], 0);
 }

@@ -2,8 +2,6 @@
 // the value fields follow Get, edits and Send as the engineer sees them.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <functional>
@@ -14,6 +12,7 @@
 #include "link/QtSerialPort.h"
 #include "log/LogRecorder.h"
 #include "sim/PtyHost.h"
+#include "support/EventLoop.h"
 #include "support/FakeDialogs.h"
 #include "support/RowLookup.h"
 #include "support/TempDir.h"
@@ -54,16 +53,7 @@ struct MenusEndToEnd : ::testing::Test {
         port.reset();
         unit.Stop();
     }
-    bool RunUntil(const std::function<bool()>& done)
-    {
-        QDeadlineTimer deadline(20000);
-        while (!done()) {
-            if (deadline.hasExpired())
-                return false;
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-        }
-        return true;
-    }
+    bool RunUntil(const std::function<bool()>& done) { return RunEventsUntil(done); }
     int Row(const char* key) const
     {
         for (int i = 0; i < MenuRowCapacity; ++i)
