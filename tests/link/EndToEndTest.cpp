@@ -14,19 +14,14 @@
 #include "support/FakeDialogs.h"
 #include "support/RecordingHost.h"
 #include "support/TempDir.h"
+#include "support/TestUnit.h"
 
 namespace {
 
 struct EndToEnd : ::testing::Test {
     TempDir dir;
     std::string link = dir / "unit";
-    PtyHost unit{[this] {
-        SimOptions o;
-        o.LinkPath = link;
-        o.Pacing = false;
-        o.ComebackSeconds = -1;  // back only when the test says so
-        return o;
-    }()};
+    PtyHost unit{TestUnitOptions(link)};
     PortTable ports;
     QtSerialPort port{ports};
     ValueImage image;

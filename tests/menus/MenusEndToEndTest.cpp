@@ -16,18 +16,14 @@
 #include "support/FakeDialogs.h"
 #include "support/RowLookup.h"
 #include "support/TempDir.h"
+#include "support/TestUnit.h"
 
 namespace {
 
 struct MenusEndToEnd : ::testing::Test {
     TempDir dir;
     std::string link = dir / "unit";
-    PtyHost unit{[this] {
-        SimOptions o;
-        o.LinkPath = link;
-        o.Pacing = false;
-        return o;
-    }()};
+    PtyHost unit{TestUnitOptions(link)};
     PortTable ports;
     std::unique_ptr<QtSerialPort> port;
     ValueImage image;
