@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <ctime>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -21,7 +22,9 @@
 #include "log/LogWindow.h"
 #include "overview/OverviewWindow.h"
 #include "resources/Resources.h"
+#ifdef __unix__
 #include "sim/PtyHost.h"
+#endif
 
 namespace {
 
@@ -29,16 +32,25 @@ namespace {
 ValueImage Image;
 LogRecorder Recorder;
 
+#ifdef __unix__
 // A simulated unit on a pseudo-terminal of its own, served on a background thread.
-std::unique_ptr<PtyHost> StartDemoUnit()
+using DemoUnit = std::unique_ptr<PtyHost>;
+DemoUnit StartDemoUnit(PortTable& ports)
 {
     SimOptions options;
     options.Seed = static_cast<std::uint32_t>(std::time(nullptr));
     auto host = std::make_unique<PtyHost>(options);
-    host->Open();
+    ports.Map(1, host->Open());
     host->Start();
     return host;
 }
+#else
+using DemoUnit = std::unique_ptr<int>;
+DemoUnit StartDemoUnit(PortTable&)
+{
+    throw std::runtime_error("The simulated unit needs pseudo-terminals, which this system lacks");
+}
+#endif
 
 std::vector<std::string> Arguments(int argc, char** argv)
 {
@@ -93,11 +105,9 @@ int Run(int argc, char** argv)
     return RunReportingErrors(
         [&] {
             PortTable ports = line.Ports;
-            std::unique_ptr<PtyHost> demoUnit;
-            if (line.Demo) {
-                demoUnit = StartDemoUnit();
-                ports.Map(1, demoUnit->SlavePath());
-            }
+            DemoUnit demoUnit;
+            if (line.Demo)
+                demoUnit = StartDemoUnit(ports);
             QtSerialPort port(ports);
             TForm1 form1(Image, port, Recorder, dialogs, [&port](int) { return port.DeviceName(); });
             QObject::connect(&port, &QtSerialPort::DataAvailable, &form1,
