@@ -31,7 +31,6 @@ constexpr int ClientWidth = 712;
 constexpr int ClientHeight = 615;
 constexpr int InitialLeft = 632;
 constexpr int InitialTop = 204;
-constexpr int TickMilliseconds = 100;
 
 QFont LayoutFont(const char* family, int pixelHeight, bool bold)
 {

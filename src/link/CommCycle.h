@@ -14,7 +14,9 @@ class CycleHost;
 class Dialogs;
 class SerialPort;
 
-// Ticks of 100 ms.
+constexpr int TickMilliseconds = 100;  // the period of the cycle's timer
+
+// Counts in ticks.
 constexpr std::int32_t RequestPeriodTicks = 15;
 constexpr std::int32_t SlotWatchdogFloorTicks = 10;
 constexpr std::int32_t FrameWatchdogTicks = 50;

@@ -26,7 +26,6 @@ PortFault FaultOf(QSerialPort::SerialPortError error)
 }
 
 constexpr int MaxAnnouncedBytes = 65535;  // the data-available count is 16 bits
-constexpr int TickMilliseconds = 100;
 
 } // namespace
 
