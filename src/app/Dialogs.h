@@ -6,6 +6,7 @@
 
 // A file dialog as the tool asks for it.
 struct FileDialogRequest {
+    std::string Name;              // the dialog's name in the window layout
     std::string Title;
     std::string FilterName;        // with FilterPattern: the one filter entry; empty: none
     std::string FilterPattern;

@@ -97,7 +97,8 @@ void TForm1::BuildControls()
 
     LabelComOpen = new QLabel(QStringLiteral("Closed"), GroupBox1);
     LabelComOpen->setObjectName(QStringLiteral("LabelComOpen"));
-    LabelComOpen->setFont(LayoutFont("MS Sans Serif", 19, false));
+    // The indicator is 19 pixels high: a 16-pixel font fills it.
+    LabelComOpen->setFont(LayoutFont("MS Sans Serif", 16, false));
     LabelComOpen->move(56, 16);
     LabelComOpen->resize(LabelComOpen->sizeHint().width(), 19);
     SetTextColour(LabelComOpen, ToQColor(clTeal));
@@ -147,7 +148,9 @@ void TForm1::BuildControls()
     }
     connect(BitBtnHaal, &QPushButton::clicked, this, &TForm1::BitBtnHaalClick);
     connect(BitBtnZend, &QPushButton::clicked, this, &TForm1::BitBtnZendClick);
+    connect(BitBtnZeltBDA, &QPushButton::clicked, this, &TForm1::BitBtnZeltBDAClick);
     connect(BitBtnLog, &QPushButton::clicked, this, &TForm1::BitBtnLogClick);
+    connect(BitBtnGraph, &QPushButton::clicked, this, &TForm1::BitBtnGraphClick);
     connect(BitBtnSave, &QPushButton::clicked, this, &TForm1::BitBtnSaveClick);
     connect(BitBtnLoad, &QPushButton::clicked, this, &TForm1::BitBtnLoadClick);
     connect(BitBtnExcel, &QPushButton::clicked, this, &TForm1::BitBtnExcelClick);
@@ -353,13 +356,15 @@ void TForm1::FormClose()
 void TForm1::BitBtnSaveClick()
 {
     ButtonXEditClick();
-    SaveControls(image_, dialogs_.AskFileName({SaveControlsTitle, "", "", "", true}), dialogs_);
+    SaveControls(image_, dialogs_.AskFileName({"SaveDialog1", SaveControlsTitle, "", "", "", true}),
+                 dialogs_);
 }
 
 void TForm1::BitBtnLoadClick()
 {
     ButtonXEditClick();
-    if (LoadControls(image_, dialogs_.AskFileName({GetControlsTitle, "", "", "", false}), dialogs_))
+    if (LoadControls(image_, dialogs_.AskFileName({"OpenDialog1", GetControlsTitle, "", "", "", false}),
+                     dialogs_))
         RefreshMenuRows();
 }
 
@@ -367,8 +372,22 @@ void TForm1::BitBtnExcelClick()
 {
     ButtonXEditClick();
     const std::string path = dialogs_.AskFileName(
-        {SaveCsvTitle, CsvFilterName, CsvFilterPattern, CsvDefaultExtension, true});
+        {"SaveDialog2", SaveCsvTitle, CsvFilterName, CsvFilterPattern, CsvDefaultExtension, true});
     ExportCsv(MenuRows, image_, path, dialogs_);
+}
+
+void TForm1::BitBtnZeltBDAClick()
+{
+    if (form2_)
+        form2_->setVisible(!form2_->isVisible());
+}
+
+void TForm1::BitBtnGraphClick()
+{
+    if (form4_) {
+        form4_->show();
+        form4_->raise();
+    }
 }
 
 void TForm1::BitBtnLogClick()

@@ -65,7 +65,9 @@ public:
     void FormShow();
     bool FormCloseQuery();
     void FormClose();
+    void BitBtnZeltBDAClick();
     void BitBtnLogClick();
+    void BitBtnGraphClick();
 
     // The rows shown on the menu pages, and the value editor's open row and field.
     MenuRowTable MenuRows{};

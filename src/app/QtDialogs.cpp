@@ -25,6 +25,7 @@ void QtDialogs::Tell(const std::string& text, const std::string& caption, bool e
 std::string QtDialogs::AskFileName(const FileDialogRequest& request)
 {
     QFileDialog dialog(owner_, FromCp1252(request.Title));
+    dialog.setObjectName(QString::fromLatin1(request.Name.c_str()));
     dialog.setAcceptMode(request.Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     // A typed name of a missing file is accepted when loading too: the load then says
     // it cannot read it.

@@ -81,6 +81,18 @@ int CreateTemporary(const std::filesystem::path& dir, std::string& name)
     return -1;
 }
 
+// The file rewritten where it stands: for a writable file in a folder where no new
+// file may be made beside it. Not atomic, but the only way such a file can be saved.
+bool WriteInPlace(const std::string& target, const std::string& bytes, const WriteFault& fault)
+{
+    const int fd = ::open(target.c_str(), O_WRONLY | O_TRUNC | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    bool ok = WriteAll(fd, bytes, fault);
+    ok = ok && !Fails(fault, WriteStep::Sync) && ::fsync(fd) == 0;
+    return CloseChecked(fd, fault) && ok;
+}
+
 void SyncDirectory(const std::filesystem::path& dir)
 {
     const std::string name = dir.empty() ? std::string(".") : dir.string();
@@ -110,13 +122,18 @@ bool WriteFileReplacing(const std::string& path, const std::string& bytes,
         return false;
     }
 
+    // A file the engineer may not write is not replaced behind their back, even where
+    // the folder would allow a new file in its place.
+    if (exists && ::access(target.c_str(), W_OK) != 0)
+        return false;
+
     const std::filesystem::path dir = std::filesystem::path(target).parent_path();
     if (Fails(fault, WriteStep::Create))
         return false;
     std::string temporary;
     const int fd = CreateTemporary(dir, temporary);
     if (fd < 0)
-        return false;
+        return exists && WriteInPlace(target, bytes, fault);
     if (exists)  // should this fail, the new file keeps the default mode
         static_cast<void>(::fchmod(fd, st.st_mode & 07777));
 

@@ -32,6 +32,7 @@ constexpr int MaxAnnouncedBytes = 65535;  // the data-available count is 16 bits
 QtSerialPort::QtSerialPort(const PortTable& ports, QObject* parent)
     : QObject(parent), ports_(ports)
 {
+    port_.setObjectName(QStringLiteral("ApdComPort1"));
     connect(&port_, &QSerialPort::readyRead, this, &QtSerialPort::OnReadyRead);
     connect(&port_, &QSerialPort::errorOccurred, this, &QtSerialPort::OnError);
     reopenTimer_.setInterval(RequestPeriodTicks * TickMilliseconds);

@@ -25,6 +25,10 @@ TPageControl::TPageControl(QWidget* parent)
     font.setPixelSize(11);
     setFont(font);
     tabs_->setExclusive(true);
+    // Choosing a page takes the focus, as a page control does: left on a value field
+    // of the old page, the focus would jump to a field of the new one and move the
+    // value editor with it.
+    setFocusPolicy(Qt::ClickFocus);
 
     for (int p = 0; p < MenuPageCount; ++p) {
         const MenuPage& page = MenuPages[p];
@@ -54,6 +58,7 @@ TPageControl::TPageControl(QWidget* parent)
     connect(tabs_, &QButtonGroup::idClicked, this, [this](int page) {
         if (page == pages_->currentIndex())
             return;
+        setFocus(Qt::MouseFocusReason);
         pages_->setCurrentIndex(page);
         emit Change();
     });

@@ -189,14 +189,19 @@ TEST_F(MainWindowTest, ClosingAsksOnlyWhileLogging)
     EXPECT_FALSE(form.findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
 }
 
-TEST_F(MainWindowTest, LogButtonTogglesTheLogWindow)
+TEST_F(MainWindowTest, OverviewAndLogButtonsToggleTheirWindowsGraphOpensIts)
 {
-    QWidget logWindow(nullptr, Qt::Window);
-    form.SetSecondaryWindows(nullptr, &logWindow, nullptr);
-    Button("BitBtnLog")->click();
-    EXPECT_TRUE(logWindow.isVisible());
-    Button("BitBtnLog")->click();
-    EXPECT_FALSE(logWindow.isVisible());
+    QWidget overview(nullptr, Qt::Window), log(nullptr, Qt::Window), graph(nullptr, Qt::Window);
+    form.SetSecondaryWindows(&overview, &log, &graph);
+    for (const auto& [button, window] : {std::pair{"BitBtnZeltBDA", &overview}, {"BitBtnLog", &log}}) {
+        Button(button)->click();
+        EXPECT_TRUE(window->isVisible()) << button;
+        Button(button)->click();
+        EXPECT_FALSE(window->isVisible()) << button;
+    }
+    Button("BitBtnGraph")->click();
+    Button("BitBtnGraph")->click();
+    EXPECT_TRUE(graph.isVisible());
 }
 
 TEST(ErrorReportOnQt, AnErrorEscapingAHandlerIsReportedAndTheProgramGoesOn)

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -47,6 +48,27 @@ TEST(FileWriter, ReplacesAnExistingFileAndKeepsItsMode)
     EXPECT_EQ(FileBytes(path), "new");
     EXPECT_EQ(ModeOf(path), 0604u);
     EXPECT_EQ(dir.Entries(), 1);
+}
+
+// Permission bits bind only an ordinary user: as root (as in CI) this is skipped; run
+// it by hand as another user, e.g. setpriv --reuid=nobody --regid=nogroup --clear-groups.
+TEST(FileWriter, PermissionsOfTheTargetAndItsFolderAreRespected)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root writes anything";
+    TempDir dir;
+    const std::string locked = dir / "locked.bin";
+    PutFile(locked, "old");
+    ASSERT_EQ(::chmod(locked.c_str(), 0444), 0);
+    EXPECT_FALSE(WriteFileReplacing(locked, "new"));  // read-only file: not replaced
+    EXPECT_EQ(FileBytes(locked), "old");
+
+    const std::string open = dir / "open.bin";
+    PutFile(open, "old content");
+    ASSERT_EQ(::chmod(dir.Path().c_str(), 0555), 0);  // no new file may be made here
+    EXPECT_TRUE(WriteFileReplacing(open, "new"));    // but the writable file is saved
+    EXPECT_EQ(FileBytes(open), "new");
+    ::chmod(dir.Path().c_str(), 0755);
 }
 
 TEST(FileWriter, AFailingStepLeavesTheOldFileAndNoTemporary)

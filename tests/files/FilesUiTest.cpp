@@ -48,6 +48,7 @@ TEST_F(FilesUi, SaveThenLoadClosesTheEditorAndMarksDifferencesRed)
     Click("BitBtnSave");
     EXPECT_EQ(form.EditRow(), -1);
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+    EXPECT_EQ(dialogs.fileRequests[0].Name, "SaveDialog1");
     EXPECT_EQ(dialogs.fileRequests[0].Title, "Save controls:");
     EXPECT_TRUE(dialogs.fileRequests[0].Save);
 
@@ -57,6 +58,7 @@ TEST_F(FilesUi, SaveThenLoadClosesTheEditorAndMarksDifferencesRed)
     dialogs.fileNames = {dir / "unit.bin"};
     Click("BitBtnLoad");
     EXPECT_EQ(form.EditRow(), -1);
+    EXPECT_EQ(dialogs.fileRequests[1].Name, "OpenDialog1");
     EXPECT_EQ(dialogs.fileRequests[1].Title, "Get controls:");
     EXPECT_FALSE(dialogs.fileRequests[1].Save);
     EXPECT_EQ(image.Values[1], 5000);
@@ -72,6 +74,7 @@ TEST_F(FilesUi, ExcelAsksForACsvNameAndCancellingDoesNothing)
     Click("BitBtnExcel");
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
     const FileDialogRequest& r = dialogs.fileRequests[0];
+    EXPECT_EQ(r.Name, "SaveDialog2");
     EXPECT_EQ(r.Title, "Save controls to Excel:");
     EXPECT_EQ(r.FilterName, "CSV Excel");
     EXPECT_EQ(r.FilterPattern, "*.CSV");

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
@@ -110,6 +111,27 @@ TEST_F(MenuPagesUi, EditorOpensBesideTheFieldStepsAndCloses)
     EXPECT_NE(Background(field), QColor(0, 255, 255));
     Press("ButtonEditP");  // closed: nothing happens
     EXPECT_EQ(image.Values[9], 49);
+}
+
+TEST_F(MenuPagesUi, ChangingThePageLeavesTheEditorOnItsRow)
+{
+    QApplication::setActiveWindow(&form);
+    auto* pages = form.findChild<TPageControl*>(QStringLiteral("PageControl1"));
+    pages->TabButton(1)->click();  // M02
+    QLineEdit* field = Field("M02.01");
+    field->setFocus(Qt::MouseFocusReason);
+    form.Edit1Enter(field);
+    ASSERT_EQ(form.EditRow(), Row("M02.01"));
+    auto* plus = form.findChild<QPushButton*>(QStringLiteral("ButtonEditP"));
+    plus->setFocus(Qt::MouseFocusReason);  // as a mouse press on it does
+    ASSERT_TRUE(plus->hasFocus());
+    plus->click();
+    for (const int page : {0, 2, 1}) {  // M01, M03 and back to M02
+        pages->TabButton(page)->click();
+        EXPECT_EQ(form.EditRow(), Row("M02.01")) << page;
+        EXPECT_FALSE(Panel()->isHidden()) << page;
+        EXPECT_EQ(Panel()->parentWidget(), field->parentWidget()) << page;
+    }
 }
 
 TEST_F(MenuPagesUi, ProcessEditTurnsFuchsiaAndGetClosesTheEditor)
