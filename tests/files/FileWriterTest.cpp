@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <pwd.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <cstdio>
 
 #include <filesystem>
 
@@ -50,25 +54,54 @@ TEST(FileWriter, ReplacesAnExistingFileAndKeepsItsMode)
     EXPECT_EQ(dir.Entries(), 1);
 }
 
-// Permission bits bind only an ordinary user: as root (as in CI) this is skipped; run
-// it by hand as another user, e.g. setpriv --reuid=nobody --regid=nogroup --clear-groups.
+// Permission checks as plain results, so that they can run in a child process under an
+// ordinary user: permission bits do not bind root, and the tests may run as root.
+std::string CheckPermissionsIn(const std::string& dir)
+{
+    const std::string locked = dir + "/locked.bin";
+    PutFile(locked, "old");
+    if (::chmod(locked.c_str(), 0444) != 0)
+        return "cannot set up the read-only file";
+    if (WriteFileReplacing(locked, "new"))
+        return "a read-only file was replaced";
+    if (FileBytes(locked) != "old")
+        return "a read-only file changed";
+
+    const std::string open = dir + "/open.bin";
+    PutFile(open, "old content");
+    if (::chmod(dir.c_str(), 0555) != 0)  // no new file may be made here
+        return "cannot lock the folder";
+    const bool saved = WriteFileReplacing(open, "new");
+    ::chmod(dir.c_str(), 0755);
+    if (!saved || FileBytes(open) != "new")
+        return "a writable file in a locked folder was not saved";
+    return "";
+}
+
 TEST(FileWriter, PermissionsOfTheTargetAndItsFolderAreRespected)
 {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root writes anything";
     TempDir dir;
-    const std::string locked = dir / "locked.bin";
-    PutFile(locked, "old");
-    ASSERT_EQ(::chmod(locked.c_str(), 0444), 0);
-    EXPECT_FALSE(WriteFileReplacing(locked, "new"));  // read-only file: not replaced
-    EXPECT_EQ(FileBytes(locked), "old");
-
-    const std::string open = dir / "open.bin";
-    PutFile(open, "old content");
-    ASSERT_EQ(::chmod(dir.Path().c_str(), 0555), 0);  // no new file may be made here
-    EXPECT_TRUE(WriteFileReplacing(open, "new"));    // but the writable file is saved
-    EXPECT_EQ(FileBytes(open), "new");
-    ::chmod(dir.Path().c_str(), 0755);
+    if (::geteuid() != 0) {
+        EXPECT_EQ(CheckPermissionsIn(dir.Path().string()), "");
+        return;
+    }
+    const passwd* nobody = ::getpwnam("nobody");
+    ASSERT_NE(nobody, nullptr);
+    ASSERT_EQ(::chown(dir.Path().c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::setgid(nobody->pw_gid) != 0 || ::setuid(nobody->pw_uid) != 0)
+            ::_exit(2);
+        const std::string failure = CheckPermissionsIn(dir.Path().string());
+        if (!failure.empty())
+            std::fprintf(stderr, "%s\n", failure.c_str());
+        ::_exit(failure.empty() ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: a check failed (see above); 2: could not become nobody";
 }
 
 TEST(FileWriter, AFailingStepLeavesTheOldFileAndNoTemporary)
