@@ -15,5 +15,3 @@ constexpr Rgb clFuchsia{255, 0, 255};
 constexpr Rgb clTeal{0, 128, 128};
 constexpr Rgb clAqua{0, 255, 255};
 constexpr Rgb clGray{128, 128, 128};
-constexpr Rgb clSilver{192, 192, 192};
-constexpr Rgb clWhite{255, 255, 255};
